@@ -1,0 +1,51 @@
+# Front door of the build. `make test` is what CI runs.
+JOBS ?= 2
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all build test test-native test-sanitize test-win win run bench install-deps clean
+
+all: build
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The whole suite: native, then under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# Windows build under Wine when the cross compiler is installed.
+test: test-native test-sanitize test-win
+
+test-native: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+win:
+	cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-win -j $(JOBS)
+
+test-win:
+	@if command -v x86_64-w64-mingw32-g++ >/dev/null 2>&1 && [ -f cmake/mingw-w64.cmake ]; then \
+	  $(MAKE) win && cd build-win && ctest --output-on-failure; \
+	else echo "test-win: no MinGW-w64 cross compiler, Windows build skipped"; fi
+
+# Starts the dialog, installing what the build needs first when it is missing.
+run:
+	@command -v cmake >/dev/null 2>&1 && [ -f /usr/lib/x86_64-linux-gnu/cmake/Qt6/Qt6Config.cmake ] || $(MAKE) install-deps
+	$(MAKE) build
+	./$(BUILD)/kelvane
+
+bench:
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKELVANE_BENCH=ON -DKELVANE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS) --target kelvane_bench
+	./build-bench/bench/kelvane_bench
+
+install-deps:
+	sh tools/install-deps
+
+clean:
+	rm -rf build build-sanitize build-win build-bench

@@ -1,0 +1,4 @@
+#include "ui/about_dlg.h"
+
+BEGIN_MESSAGE_MAP(CAboutDlg, dlg::CDialog)
+END_MESSAGE_MAP()
