@@ -3,7 +3,7 @@ JOBS ?= 2
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all build test test-native test-sanitize test-win win run bench install-deps clean
+.PHONY: all build deps test test-native test-sanitize test-win win run bench install-deps clean
 
 all: build
 
@@ -13,7 +13,12 @@ build:
 
 # The whole suite: native, then under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # Windows build under Wine when the cross compiler is installed.
-test: test-native test-sanitize test-win
+test: deps
+	$(MAKE) test-native test-sanitize test-win
+
+# Installs the Debian packages only when something is missing.
+deps:
+	@sh tools/have-deps || sh tools/install-deps
 
 test-native: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -34,8 +39,7 @@ test-win:
 	else echo "test-win: no MinGW-w64 cross compiler, Windows build skipped"; fi
 
 # Starts the dialog, installing what the build needs first when it is missing.
-run:
-	@command -v cmake >/dev/null 2>&1 && [ -f /usr/lib/x86_64-linux-gnu/cmake/Qt6/Qt6Config.cmake ] || $(MAKE) install-deps
+run: deps
 	$(MAKE) build
 	./$(BUILD)/kelvane
 
