@@ -57,6 +57,11 @@ std::size_t ScanBlocksSse2(const std::uint8_t* w, std::uint8_t first, std::uint8
     return p;
 }
 
+// MinGW-w64's compiler does not realign the stack for 32-byte vectors it may spill, so the
+// Windows build keeps to the baseline unit.
+#if !defined(_WIN32)
+#define KELVANE_HAVE_AVX2_SCAN 1
+
 __attribute__((target("avx2"))) std::size_t ScanBlocksAvx2(const std::uint8_t* w, std::uint8_t first,
                                                             std::uint8_t last, std::size_t lastOffset,
                                                             std::size_t p, std::size_t to, bool& hit) {
@@ -88,11 +93,16 @@ __attribute__((target("avx2"))) std::size_t ScanBlocksAvx2(const std::uint8_t* w
     return p;
 }
 
+#endif
+
 // Chosen once: the wider unit where the processor has it. The processor is asked here, which
 // may run before the compiler's own start-up code has asked it, hence the explicit init.
 BlockScan ChooseBlockScan() {
+#if defined(KELVANE_HAVE_AVX2_SCAN)
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") ? ScanBlocksAvx2 : ScanBlocksSse2;
+    if (__builtin_cpu_supports("avx2")) return ScanBlocksAvx2;
+#endif
+    return ScanBlocksSse2;
 }
 const BlockScan kBestScanBlocks = ChooseBlockScan();
 BlockScan g_scanBlocks = kBestScanBlocks;
