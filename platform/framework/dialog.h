@@ -30,6 +30,7 @@ public:
     void EndDialog(int result);
 
     UINT GetTemplateId() const { return m_nIDTemplate; }
+    CWnd* GetParentWnd() const { return m_pParentWnd; }
 
     // The port calls these; they are public so it can.
     virtual bool OnInitDialog();  // performs the data exchange; returns true for default focus

@@ -51,7 +51,6 @@ CMenu* CWnd::GetSystemMenu(bool revert) {
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
-    if (control.m_hWnd != nullptr) return;  // attached by an earlier exchange
     CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
     control.m_hWnd = item ? item->m_hWnd : nullptr;
 }
