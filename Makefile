@@ -55,6 +55,8 @@ bench:
 	./build-bench/tests/rom_tests --gtest_also_run_disabled_tests --gtest_filter='*.DISABLED_*'
 	./build-bench/tests/cli_tests --gtest_also_run_disabled_tests --gtest_filter='*.DISABLED_*'
 	./build-bench/bench/kelvane_bench
+	$(MAKE) build
+	tools/bench-startup $(BUILD)/kelvane
 
 install-deps:
 	sh tools/install-deps

@@ -13,11 +13,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -48,7 +48,9 @@ struct CpuClock {
     }
 };
 
-double Seconds(CpuClock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(CpuClock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
 
 // The directory and everything in it go when the benchmark ends, however it ends.
 class ScratchDir {
@@ -144,7 +146,8 @@ bool CompareWithPlainRead(const char* what, const std::string& path, double targ
     }
     const double ratio = scan / plain;
     std::printf(
-        "%-28s plain read %6.3f s cpu (%5.2f GiB/s)  scan %6.3f s cpu (%5.2f GiB/s)  ratio %.3f  target <= "
+        "%-28s plain read %6.3f s cpu (%5.2f GiB/s)  scan %6.3f s cpu (%5.2f GiB/s)  ratio %.3f  "
+        "target <= "
         "%.2f  %s\n",
         what, plain, 1 / plain, scan, 1 / scan, ratio, target, ratio <= target ? "ok" : "MISSED");
     return ratio <= target;

@@ -32,7 +32,9 @@ struct Found {
     std::uint32_t value;
 };
 
-std::string Bytes(std::uint32_t value) { return model::FormatDword(value, 1, true); }
+std::string Bytes(std::uint32_t value) {
+    return model::FormatDword(value, 1, true);
+}
 
 std::string Size(std::uint32_t value) {
     model::SizeDigits d = model::SizeFromBytes(value);
@@ -51,7 +53,8 @@ bool Scan(const char* path, Found& found) {
 
 int Show(const char* path) {
     Found found;
-    if (!Scan(path, found)) return 1;
+    if (!Scan(path, found))
+        return 1;
     std::printf("%s: offset 0x%" PRIx64 ", bytes %s, size %s MiB\n", path, found.offset,
                 Bytes(found.value).c_str(), Size(found.value).c_str());
     return 0;
@@ -59,16 +62,18 @@ int Show(const char* path) {
 
 int Set(std::uint32_t wanted, const char* path) {
     Found found;
-    if (!Scan(path, found)) return 1;
+    if (!Scan(path, found))
+        return 1;
     if (found.value == wanted) {
         std::printf("%s: offset 0x%" PRIx64 ", bytes %s, size %s MiB, unchanged\n", path,
                     found.offset, Bytes(found.value).c_str(), Size(found.value).c_str());
         return 0;
     }
-    if (rom::WritePoolValue(path, found.offset, wanted) != rom::WriteOutcome::Written) return 1;
-    std::printf("%s: offset 0x%" PRIx64 ", bytes %s -> %s, size %s -> %s MiB\n", path,
-                found.offset, Bytes(found.value).c_str(), Bytes(wanted).c_str(),
-                Size(found.value).c_str(), Size(wanted).c_str());
+    if (rom::WritePoolValue(path, found.offset, wanted) != rom::WriteOutcome::Written)
+        return 1;
+    std::printf("%s: offset 0x%" PRIx64 ", bytes %s -> %s, size %s -> %s MiB\n", path, found.offset,
+                Bytes(found.value).c_str(), Bytes(wanted).c_str(), Size(found.value).c_str(),
+                Size(wanted).c_str());
     return 0;
 }
 
@@ -98,13 +103,15 @@ int main(int argc, char** argv) {
             words.push_back(argv[i]);
         }
     }
-    if (words.empty()) return BadCommandLine("missing command: show or set");
+    if (words.empty())
+        return BadCommandLine("missing command: show or set");
 
     const std::string_view command = words[0];
     std::optional<model::SizeDigits> size;
     std::size_t firstFile = 1;
     if (command == "set") {
-        if (words.size() < 2) return BadCommandLine("set needs a SIZE");
+        if (words.size() < 2)
+            return BadCommandLine("set needs a SIZE");
         size = cli::ParseSize(words[1]);
         if (!size) {
             return BadCommandLine(("bad SIZE '" + std::string(words[1]) +
@@ -115,8 +122,10 @@ int main(int argc, char** argv) {
     } else if (command != "show") {
         return BadCommandLine(("unknown command '" + std::string(command) + "'").c_str());
     }
-    std::vector<const char*> files(words.begin() + static_cast<std::ptrdiff_t>(firstFile), words.end());
-    if (files.empty()) return BadCommandLine("no FILE given");
+    std::vector<const char*> files(words.begin() + static_cast<std::ptrdiff_t>(firstFile),
+                                   words.end());
+    if (files.empty())
+        return BadCommandLine("no FILE given");
 
     // The engine reports failures as it goes; name the file each belongs to.
     const char* current = nullptr;
@@ -127,11 +136,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kelvane-cli: %s: %.*s\n", current, static_cast<int>(text.size()),
                      text.data());
     });
-    const std::uint32_t wanted = size ? model::SizeToBytes(size->whole, size->tenths, size->hundredths) : 0;
+    const std::uint32_t wanted =
+        size ? model::SizeToBytes(size->whole, size->tenths, size->hundredths) : 0;
     int status = 0;
     for (const char* path : files) {
         current = path;
-        if ((size ? Set(wanted, path) : Show(path)) != 0) status = 1;
+        if ((size ? Set(wanted, path) : Show(path)) != 0)
+            status = 1;
     }
     std::fflush(stdout);
     return errorReported ? 1 : status;

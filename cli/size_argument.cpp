@@ -4,7 +4,9 @@ namespace cli {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -16,15 +18,20 @@ std::optional<model::SizeDigits> ParseSize(std::string_view text) {
         decimals.size() > 2)
         return std::nullopt;
     for (char c : whole)
-        if (!IsDigit(c)) return std::nullopt;
+        if (!IsDigit(c))
+            return std::nullopt;
     for (char c : decimals)
-        if (!IsDigit(c)) return std::nullopt;
+        if (!IsDigit(c))
+            return std::nullopt;
 
     model::SizeDigits size{0, 0, 0};
     for (char c : whole) size.whole = size.whole * 10 + (c - '0');
-    if (decimals.size() >= 1) size.tenths = decimals[0] - '0';
-    if (decimals.size() == 2) size.hundredths = decimals[1] - '0';
-    if (size.whole > model::kMaxWhole) return std::nullopt;
+    if (decimals.size() >= 1)
+        size.tenths = decimals[0] - '0';
+    if (decimals.size() == 2)
+        size.hundredths = decimals[1] - '0';
+    if (size.whole > model::kMaxWhole)
+        return std::nullopt;
     if (size.whole == model::kMaxWhole && (size.tenths != 0 || size.hundredths != 0))
         return std::nullopt;
     return size;

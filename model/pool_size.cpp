@@ -12,7 +12,8 @@ std::uint32_t SizeToBytes(int whole, int tenths, int hundredths) {
 SizeDigits SizeFromBytes(std::uint32_t value) {
     const std::uint32_t v = value + 1;  // wraps 0xFFFFFFFF to 0
     const std::uint32_t whole = v / kMebibyte;
-    if (whole > static_cast<std::uint32_t>(kMaxWhole)) return {kMaxWhole, 0, 0};
+    if (whole > static_cast<std::uint32_t>(kMaxWhole))
+        return {kMaxWhole, 0, 0};
     const std::int64_t rest = v % kMebibyte;
     const std::int64_t tenths = rest * 10 / kMebibyte;
     const std::int64_t hundredths = (rest * 10 - tenths * kMebibyte) * 10 / kMebibyte;
@@ -26,7 +27,8 @@ std::string FormatSize(int whole, int tenths, int hundredths) {
 }
 
 void PoolSizeSelection::SetWholePart(int n) {
-    if (!IsWholePartInRange(n)) return;
+    if (!IsWholePartInRange(n))
+        return;
     whole = n;
     ApplyDecimalsRule();
 }

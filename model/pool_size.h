@@ -12,7 +12,9 @@ inline constexpr int kMaxWhole = 64;
 
 // A whole part the selection accepts: 0 to 64. Negative numbers count as huge, as the unsigned
 // comparison of the dialog makes them.
-inline bool IsWholePartInRange(int n) { return static_cast<std::uint32_t>(n) <= kMaxWhole; }
+inline bool IsWholePartInRange(int n) {
+    return static_cast<std::uint32_t>(n) <= kMaxWhole;
+}
 
 // Bytes for whole.tenths hundredths MiB, rounded down.
 std::uint32_t SizeToBytes(int whole, int tenths, int hundredths);

@@ -52,7 +52,8 @@ class ScopedFile {
 public:
     explicit ScopedFile(FileHandle file) : m_file(file) {}
     ~ScopedFile() {
-        if (m_file != kInvalidFile) Files().Close(m_file);
+        if (m_file != kInvalidFile)
+            Files().Close(m_file);
     }
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;

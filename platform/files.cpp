@@ -6,7 +6,9 @@ namespace {
 FileSystem* g_installed = nullptr;
 }
 
-FileSystem& Files() { return g_installed ? *g_installed : NativeFileSystem(); }
+FileSystem& Files() {
+    return g_installed ? *g_installed : NativeFileSystem();
+}
 
 FileSystem* InstallFileSystem(FileSystem* files) {
     FileSystem* previous = g_installed ? g_installed : &NativeFileSystem();

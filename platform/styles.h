@@ -4,8 +4,8 @@
 #pragma once
 
 #if defined(_WIN32) || defined(RC_INVOKED)
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 #else
 
 #define WS_POPUP 0x80000000L

@@ -24,6 +24,6 @@
 #define IDC_DUMP 1013
 #define IDC_WHOLE_32 1014
 #define IDC_WHOLE_64 1015
-#define IDC_TENTHS_0 1016   // to 1025 for 9
+#define IDC_TENTHS_0 1016  // to 1025 for 9
 #define IDC_VALUE 1026
 #define IDC_HUNDREDTHS_0 1027  // to 1036 for 9

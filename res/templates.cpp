@@ -11,19 +11,32 @@ namespace {
 #define DIALOG_BEGIN(id, x, y, cx, cy, style, exStyle, caption, points, face) \
     const ControlTemplate kControls_##id[] = {
 #define DIALOG_CONTROL(text, id, className, style, x, y, cx, cy, exStyle) \
-    {text, id, className, static_cast<std::uint32_t>(style), x, y, cx, cy, static_cast<std::uint32_t>(exStyle), 0},
-#define DIALOG_ICON(iconId, id, style, x, y, cx, cy, exStyle) \
-    {"", id, "Static", static_cast<std::uint32_t>(style), x, y, cx, cy, static_cast<std::uint32_t>(exStyle), iconId},
-#define DIALOG_END() };
+    {text, id, className, static_cast<std::uint32_t>(style),   x,         \
+     y,    cx, cy,        static_cast<std::uint32_t>(exStyle), 0},
+#define DIALOG_ICON(iconId, id, style, x, y, cx, cy, exStyle)  \
+    {"", id, "Static", static_cast<std::uint32_t>(style),   x, \
+     y,  cx, cy,       static_cast<std::uint32_t>(exStyle), iconId},
+#define DIALOG_END() \
+    }                \
+    ;
 #include "res/dialogs.def"
 #undef DIALOG_BEGIN
 #undef DIALOG_CONTROL
 #undef DIALOG_ICON
 #undef DIALOG_END
 
-#define DIALOG_BEGIN(id, x, y, cx, cy, style, exStyle, caption, points, face)                       \
-    {id, x, y, cx, cy, static_cast<std::uint32_t>(style), static_cast<std::uint32_t>(exStyle), caption, \
-     points, face, kControls_##id},
+#define DIALOG_BEGIN(id, x, y, cx, cy, style, exStyle, caption, points, face) \
+    {id,                                                                      \
+     x,                                                                       \
+     y,                                                                       \
+     cx,                                                                      \
+     cy,                                                                      \
+     static_cast<std::uint32_t>(style),                                       \
+     static_cast<std::uint32_t>(exStyle),                                     \
+     caption,                                                                 \
+     points,                                                                  \
+     face,                                                                    \
+     kControls_##id},
 #define DIALOG_CONTROL(text, id, className, style, x, y, cx, cy, exStyle)
 #define DIALOG_ICON(iconId, id, style, x, y, cx, cy, exStyle)
 #define DIALOG_END()
@@ -35,7 +48,8 @@ const DialogTemplate kDialogs[] = {
 
 const DialogTemplate* FindDialogTemplate(int id) {
     for (const DialogTemplate& dialog : kDialogs) {
-        if (dialog.id == id) return &dialog;
+        if (dialog.id == id)
+            return &dialog;
     }
     return nullptr;
 }

@@ -14,7 +14,10 @@ namespace rom {
 class CandidateScanner {
 public:
     CandidateScanner(const std::uint8_t* window, const std::uint8_t* pattern, std::size_t length)
-        : m_window(window), m_first(pattern[0]), m_last(pattern[length - 1]), m_lastOffset(length - 1) {}
+        : m_window(window),
+          m_first(pattern[0]),
+          m_last(pattern[length - 1]),
+          m_lastOffset(length - 1) {}
 
     // The first candidate at a position from `from` to `to`, or a position past `to`.
     std::size_t Next(std::size_t from, std::size_t to) const;

@@ -31,9 +31,12 @@ std::uint64_t LocatePagePool(const char* path, std::uint32_t& value) {
 
     SearchWindow window;
     std::uint64_t position = 0;
-    if (!FindSignature(file.get(), kNkMarker.data(), kNkMarker.size(), position, 2, window)) return 0;
-    if (!Files().Seek(file.get(), position)) return 0;
-    if (!FindSignature(file.get(), kPoolSignature.data(), kPoolSignature.size(), position, 1, window))
+    if (!FindSignature(file.get(), kNkMarker.data(), kNkMarker.size(), position, 2, window))
+        return 0;
+    if (!Files().Seek(file.get(), position))
+        return 0;
+    if (!FindSignature(file.get(), kPoolSignature.data(), kPoolSignature.size(), position, 1,
+                       window))
         return 0;
 
     position += kValueDistance;

@@ -18,9 +18,11 @@ constexpr std::size_t kEndByte = kWindowSize - 1;
 bool MatchesAt(const SearchWindow& window, std::size_t p, const std::uint8_t* pattern,
                std::size_t length) {
     std::size_t inside = length <= kWindowSize - p ? length : kWindowSize - p;
-    if (std::memcmp(window.data() + p, pattern, inside) != 0) return false;
+    if (std::memcmp(window.data() + p, pattern, inside) != 0)
+        return false;
     for (std::size_t i = inside; i < length; ++i) {
-        if (pattern[i] != 0) return false;
+        if (pattern[i] != 0)
+            return false;
     }
     return true;
 }
@@ -29,7 +31,8 @@ bool MatchesAt(const SearchWindow& window, std::size_t p, const std::uint8_t* pa
 
 bool FindSignature(platform::FileHandle file, const std::uint8_t* pattern, std::size_t length,
                    std::uint64_t& position, unsigned occurrence, SearchWindow& window) {
-    if (pattern == nullptr || length == 0 || length > kCarrySize || occurrence == 0) return false;
+    if (pattern == nullptr || length == 0 || length > kCarrySize || occurrence == 0)
+        return false;
 
     // The carry holds spaces before the first read; no pattern begins with one, and the first
     // window is searched from its chunk onwards anyway.
@@ -47,7 +50,8 @@ bool FindSignature(platform::FileHandle file, const std::uint8_t* pattern, std::
             return false;
         }
         const bool full = n == kChunkSize;
-        if (!full) std::memset(window.data() + kCarrySize + n, 0, kChunkSize - n);
+        if (!full)
+            std::memset(window.data() + kCarrySize + n, 0, kChunkSize - n);
         window[kEndByte] = 0;
 
         // After a full read the file goes on: decide only candidates whose every byte is in this
@@ -57,14 +61,16 @@ bool FindSignature(platform::FileHandle file, const std::uint8_t* pattern, std::
         const std::size_t last = full ? kEndByte - length : kCarrySize + n - 1;
         CandidateScanner scanner(window.data(), pattern, length);
         for (std::size_t p = scanner.Next(first, last); p <= last; p = scanner.Next(p + 1, last)) {
-            if (!MatchesAt(window, p, pattern, length)) continue;
+            if (!MatchesAt(window, p, pattern, length))
+                continue;
             if (--remaining == 0) {
                 position += chunkBase + p - kCarrySize;
                 return true;
             }
         }
         // Nothing from a pass after a short read could be placed right, and the file has ended.
-        if (!full) return false;
+        if (!full)
+            return false;
 
         std::memmove(window.data(), window.data() + kChunkSize, kCarrySize);
         first = last + 1 - kChunkSize;

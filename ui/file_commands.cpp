@@ -25,7 +25,8 @@ std::string FoundStatus(std::uint64_t offset) {
 void CKelvaneDlg::OnSelectFile() {
     CFileDialog dlgFile(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kRomFilter,
                         this);
-    if (dlgFile.DoModal() != IDOK) return;
+    if (dlgFile.DoModal() != IDOK)
+        return;
 
     m_strPath = dlgFile.GetPathName();
     GetDlgItem(IDC_PATH)->SetWindowText(m_strPath);
@@ -58,7 +59,8 @@ void CKelvaneDlg::OnSelectFile() {
 
 void CKelvaneDlg::OnChangeTo() {
     const rom::WriteOutcome outcome = rom::WritePoolValue(m_strPath.c_str(), m_llOffset, m_dwNew);
-    if (outcome == rom::WriteOutcome::NotOpened) return;
+    if (outcome == rom::WriteOutcome::NotOpened)
+        return;
     if (outcome == rom::WriteOutcome::Written) {
         m_dwCurrent = m_dwNew;
         UpdateControls();

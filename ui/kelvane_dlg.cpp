@@ -108,4 +108,6 @@ void CKelvaneDlg::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HICON CKelvaneDlg::OnQueryDragIcon() { return m_hIcon; }
+HICON CKelvaneDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}

@@ -49,6 +49,8 @@ protected:
     void UpdateValueText();
     void RecalculateNew();
     void UpdateControls();
+    // After every change of the selection: its text, the new value and its bytes, the controls.
+    void ShowNewSize();
     void MarkPreset(bool checked);
     void MarkDigits(bool checked);
 

@@ -25,21 +25,28 @@ constexpr std::array<Preset, 9> kPresets = {{{IDC_WHOLE_4, 4},
 
 // The button of a digit row; 0 (no control) for a digit outside 0 to 9, so a bad digit can
 // never reach a control that is not in the row.
-int DigitButton(int firstId, int digit) { return digit >= 0 && digit <= 9 ? firstId + digit : 0; }
+int DigitButton(int firstId, int digit) {
+    return digit >= 0 && digit <= 9 ? firstId + digit : 0;
+}
 
-UINT Check(bool checked) { return checked ? BST_CHECKED : BST_UNCHECKED; }
+UINT Check(bool checked) {
+    return checked ? BST_CHECKED : BST_UNCHECKED;
+}
 
 }  // namespace
 
 void CKelvaneDlg::MarkPreset(bool checked) {
     for (const Preset& preset : kPresets) {
-        if (preset.whole == m_nWhole) CheckDlgButton(preset.id, Check(checked));
+        if (preset.whole == m_nWhole)
+            CheckDlgButton(preset.id, Check(checked));
     }
 }
 
 void CKelvaneDlg::MarkDigits(bool checked) {
-    if (int id = DigitButton(IDC_TENTHS_0, m_nTenths)) CheckDlgButton(id, Check(checked));
-    if (int id = DigitButton(IDC_HUNDREDTHS_0, m_nHundredths)) CheckDlgButton(id, Check(checked));
+    if (int id = DigitButton(IDC_TENTHS_0, m_nTenths))
+        CheckDlgButton(id, Check(checked));
+    if (int id = DigitButton(IDC_HUNDREDTHS_0, m_nHundredths))
+        CheckDlgButton(id, Check(checked));
 }
 
 void CKelvaneDlg::SetWholePart(int n) {
@@ -48,12 +55,14 @@ void CKelvaneDlg::SetWholePart(int n) {
         model::PoolSizeSelection selection{m_nWhole, m_nTenths, m_nHundredths, m_bDecimals};
         selection.SetWholePart(n);
         const bool digitsCleared = !selection.decimalsAllowed;  // 64 MiB takes no decimals
-        if (digitsCleared) MarkDigits(false);
+        if (digitsCleared)
+            MarkDigits(false);
         m_nWhole = selection.whole;
         m_nTenths = selection.tenths;
         m_nHundredths = selection.hundredths;
         m_bDecimals = selection.decimalsAllowed;
-        if (digitsCleared) MarkDigits(true);
+        if (digitsCleared)
+            MarkDigits(true);
     }
     MarkPreset(true);
 }
@@ -86,29 +95,29 @@ void CKelvaneDlg::UpdateControls() {
     for (int k = 0; k <= 9; ++k) GetDlgItem(IDC_HUNDREDTHS_0 + k)->EnableWindow(digits);
 }
 
+void CKelvaneDlg::ShowNewSize() {
+    UpdateValueText();
+    RecalculateNew();
+    UpdateControls();
+}
+
 void CKelvaneDlg::OnPreset(int n) {
     m_nWhole = n;
     m_spin.SetPos(n);
     SetWholePart(m_nWhole);
-    UpdateValueText();
-    RecalculateNew();
-    UpdateControls();
+    ShowNewSize();
 }
 
 void CKelvaneDlg::OnTenths(int k) {
     m_nTenths = k;
     MarkDigits(true);
-    UpdateValueText();
-    RecalculateNew();
-    UpdateControls();
+    ShowNewSize();
 }
 
 void CKelvaneDlg::OnHundredths(int k) {
     m_nHundredths = k;
     MarkDigits(true);
-    UpdateValueText();
-    RecalculateNew();
-    UpdateControls();
+    ShowNewSize();
 }
 
 void CKelvaneDlg::OnSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult) {
@@ -116,8 +125,6 @@ void CKelvaneDlg::OnSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult) {
     // Out of range either way counts as too large, and is ignored.
     const long long proposed = static_cast<long long>(pNMUpDown->iPos) + pNMUpDown->iDelta;
     SetWholePart(proposed >= 0 && proposed <= model::kMaxWhole ? static_cast<int>(proposed) : -1);
-    UpdateValueText();
-    RecalculateNew();
-    UpdateControls();
+    ShowNewSize();
     *pResult = 0;
 }

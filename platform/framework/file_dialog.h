@@ -19,8 +19,9 @@ std::vector<FileFilter> ParseFileFilter(const char* filter);
 class CFileDialog {
 public:
     CFileDialog(bool openFileDialog, const char* defaultExtension = nullptr,
-                const char* fileName = nullptr, DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                const char* filter = nullptr, CWnd* parent = nullptr);
+                const char* fileName = nullptr,
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
+                CWnd* parent = nullptr);
     virtual ~CFileDialog() = default;
 
     // IDOK when a file was chosen, IDCANCEL otherwise.

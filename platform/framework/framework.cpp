@@ -15,15 +15,20 @@ const MessageMap* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const MessageMap* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const MessageMap* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 bool CCmdTarget::Dispatch(MessageKind kind, UINT code, int id, MessageArgs& args) {
     const bool byControl = kind == MessageKind::Command || kind == MessageKind::Notify;
     for (const MessageMap* map = GetMessageMap(); map != nullptr;
          map = map->base ? map->base() : nullptr) {
-        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End; ++entry) {
-            if (entry->kind != kind) continue;
-            if (byControl && (entry->code != code || entry->id != id)) continue;
+        for (const MessageMapEntry* entry = map->entries; entry->kind != MessageKind::End;
+             ++entry) {
+            if (entry->kind != kind)
+                continue;
+            if (byControl && (entry->code != code || entry->id != id))
+                continue;
             entry->handler(*this, args);
             return true;
         }
@@ -35,17 +40,21 @@ CWnd::~CWnd() = default;
 
 CWnd* CWnd::GetDlgItem(int id) {
     HWND handle = port::DlgItem(m_hWnd, id);
-    if (handle == nullptr) return nullptr;
+    if (handle == nullptr)
+        return nullptr;
     std::unique_ptr<CWnd>& item = m_items[id];
-    if (!item) item = std::make_unique<CWnd>();
+    if (!item)
+        item = std::make_unique<CWnd>();
     item->m_hWnd = handle;
     return item.get();
 }
 
 CMenu* CWnd::GetSystemMenu(bool revert) {
     HMENU menu = port::SystemMenu(m_hWnd, revert);
-    if (menu == nullptr) return nullptr;
-    if (!m_systemMenu) m_systemMenu = std::make_unique<CMenu>();
+    if (menu == nullptr)
+        return nullptr;
+    if (!m_systemMenu)
+        m_systemMenu = std::make_unique<CMenu>();
     m_systemMenu->m_hMenu = menu;
     return m_systemMenu.get();
 }
@@ -73,33 +82,41 @@ namespace {
 CWinApp* g_app = nullptr;
 }
 
-CWinApp::CWinApp() { g_app = this; }
+CWinApp::CWinApp() {
+    g_app = this;
+}
 CWinApp::~CWinApp() {
-    if (g_app == this) g_app = nullptr;
+    if (g_app == this)
+        g_app = nullptr;
 }
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
 void AfxEnableControlContainer() {}
 
 std::vector<FileFilter> ParseFileFilter(const char* filter) {
     std::vector<FileFilter> filters;
-    if (filter == nullptr) return filters;
+    if (filter == nullptr)
+        return filters;
     std::string_view rest = filter;
     while (!rest.empty() && rest.front() != '|') {
         std::size_t bar = rest.find('|');
-        if (bar == std::string_view::npos) break;
+        if (bar == std::string_view::npos)
+            break;
         FileFilter entry;
         entry.label = rest.substr(0, bar);
         rest.remove_prefix(bar + 1);
         bar = rest.find('|');
         entry.patterns = rest.substr(0, bar);
         filters.push_back(entry);
-        if (bar == std::string_view::npos) break;
+        if (bar == std::string_view::npos)
+            break;
         rest.remove_prefix(bar + 1);
     }
     return filters;

@@ -79,30 +79,38 @@ void CallQueryIcon(CCmdTarget& target, MessageArgs& args) {
 
 }  // namespace dlg
 
-#define DECLARE_MESSAGE_MAP()                                  \
-protected:                                                     \
-    static const ::dlg::MessageMap* GetThisMessageMap();       \
+#define DECLARE_MESSAGE_MAP()                            \
+protected:                                               \
+    static const ::dlg::MessageMap* GetThisMessageMap(); \
     const ::dlg::MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                              \
-    const ::dlg::MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-    const ::dlg::MessageMap* theClass::GetThisMessageMap() {                                \
-        using ThisClass [[maybe_unused]] = theClass;                                        \
-        using TheBaseClass = baseClass;                                                     \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                 \
+    const ::dlg::MessageMap* theClass::GetMessageMap() const { \
+        return GetThisMessageMap();                            \
+    }                                                          \
+    const ::dlg::MessageMap* theClass::GetThisMessageMap() {   \
+        using ThisClass [[maybe_unused]] = theClass;           \
+        using TheBaseClass = baseClass;                        \
         static const ::dlg::MessageMapEntry entries[] = {
-#define END_MESSAGE_MAP()                                                        \
-    {::dlg::MessageKind::End, 0, 0, nullptr}                                     \
-    }                                                                            \
-    ;                                                                            \
+#define END_MESSAGE_MAP()                                                             \
+    { ::dlg::MessageKind::End, 0, 0, nullptr }                                        \
+    }                                                                                 \
+    ;                                                                                 \
     static const ::dlg::MessageMap map = {&TheBaseClass::GetThisMessageMap, entries}; \
-    return &map;                                                                 \
+    return &map;                                                                      \
     }
 
-#define ON_COMMAND(id, fn) {::dlg::MessageKind::Command, BN_CLICKED, (id), &::dlg::detail::CallCommand<fn>},
-#define ON_BN_CLICKED(id, fn) {::dlg::MessageKind::Command, BN_CLICKED, (id), &::dlg::detail::CallCommand<fn>},
-#define ON_NOTIFY(code, id, fn) {::dlg::MessageKind::Notify, (code), (id), &::dlg::detail::CallNotify<fn>},
-#define ON_WM_SYSCOMMAND() \
-    {::dlg::MessageKind::SysCommand, 0, 0, &::dlg::detail::CallSysCommand<&ThisClass::OnSysCommand>},
-#define ON_WM_PAINT() {::dlg::MessageKind::Paint, 0, 0, &::dlg::detail::CallCommand<&ThisClass::OnPaint>},
-#define ON_WM_QUERYDRAGICON() \
-    {::dlg::MessageKind::QueryDragIcon, 0, 0, &::dlg::detail::CallQueryIcon<&ThisClass::OnQueryDragIcon>},
+#define ON_COMMAND(id, fn) \
+    {::dlg::MessageKind::Command, BN_CLICKED, (id), &::dlg::detail::CallCommand<fn>},
+#define ON_BN_CLICKED(id, fn) \
+    {::dlg::MessageKind::Command, BN_CLICKED, (id), &::dlg::detail::CallCommand<fn>},
+#define ON_NOTIFY(code, id, fn) \
+    {::dlg::MessageKind::Notify, (code), (id), &::dlg::detail::CallNotify<fn>},
+#define ON_WM_SYSCOMMAND()                 \
+    {::dlg::MessageKind::SysCommand, 0, 0, \
+     &::dlg::detail::CallSysCommand<&ThisClass::OnSysCommand>},
+#define ON_WM_PAINT() \
+    {::dlg::MessageKind::Paint, 0, 0, &::dlg::detail::CallCommand<&ThisClass::OnPaint>},
+#define ON_WM_QUERYDRAGICON()                 \
+    {::dlg::MessageKind::QueryDragIcon, 0, 0, \
+     &::dlg::detail::CallQueryIcon<&ThisClass::OnQueryDragIcon>},

@@ -21,7 +21,9 @@ namespace platform {
 
 namespace {
 
-int Fd(FileHandle file) { return static_cast<int>(file); }
+int Fd(FileHandle file) {
+    return static_cast<int>(file);
+}
 
 bool LockWholeFile(int fd, OpenMode mode) {
     struct flock lock = {};
@@ -32,21 +34,27 @@ bool LockWholeFile(int fd, OpenMode mode) {
     return fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
-bool Writable(const struct stat& info) { return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0; }
+bool Writable(const struct stat& info) {
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
 
 class PosixFileSystem final : public FileSystem {
 public:
     FileHandle Open(const char* path, OpenMode mode) override {
         struct stat info;
-        if (path == nullptr || stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return kInvalidFile;
-        if (mode == OpenMode::Write && !Writable(info)) return kInvalidFile;
+        if (path == nullptr || stat(path, &info) != 0 || !S_ISREG(info.st_mode))
+            return kInvalidFile;
+        if (mode == OpenMode::Write && !Writable(info))
+            return kInvalidFile;
 
-        int flags = (mode == OpenMode::Write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+        int flags =
+            (mode == OpenMode::Write ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
         int fd;
         do {
             fd = open(path, flags);
         } while (fd < 0 && errno == EINTR);
-        if (fd < 0) return kInvalidFile;
+        if (fd < 0)
+            return kInvalidFile;
 
         if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
             (mode == OpenMode::Write && !Writable(info)) || !LockWholeFile(fd, mode)) {
@@ -57,7 +65,8 @@ public:
     }
 
     bool Seek(FileHandle file, std::uint64_t position) override {
-        if (position > static_cast<std::uint64_t>(LLONG_MAX)) return false;
+        if (position > static_cast<std::uint64_t>(LLONG_MAX))
+            return false;
         return lseek(Fd(file), static_cast<off_t>(position), SEEK_SET) != static_cast<off_t>(-1);
     }
 
@@ -67,10 +76,12 @@ public:
         while (got < size) {
             ssize_t n = read(Fd(file), bytes + got, size - got);
             if (n < 0) {
-                if (errno == EINTR) continue;
+                if (errno == EINTR)
+                    continue;
                 return false;
             }
-            if (n == 0) break;
+            if (n == 0)
+                break;
             got += static_cast<std::size_t>(n);
         }
         return true;
@@ -82,10 +93,12 @@ public:
         while (done < size) {
             ssize_t n = write(Fd(file), bytes + done, size - done);
             if (n < 0) {
-                if (errno == EINTR) continue;
+                if (errno == EINTR)
+                    continue;
                 return false;
             }
-            if (n == 0) return false;
+            if (n == 0)
+                return false;
             done += static_cast<std::size_t>(n);
         }
         return true;

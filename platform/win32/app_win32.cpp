@@ -7,7 +7,9 @@
 
 namespace dlg {
 
-HICON CWinApp::LoadIcon(UINT id) const { return LoadIconA(win32::Module(), MAKEINTRESOURCEA(id)); }
+HICON CWinApp::LoadIcon(UINT id) const {
+    return LoadIconA(win32::Module(), MAKEINTRESOURCEA(id));
+}
 
 bool InitCommonControlsEx(const INITCOMMONCONTROLSEX* init) {
     ::INITCOMMONCONTROLSEX native = {};
@@ -36,9 +38,11 @@ std::string AppName() {
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name(path, length);
     const std::size_t slash = name.find_last_of("\\/");
-    if (slash != std::string::npos) name.erase(0, slash + 1);
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
     const std::size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
     return name;
 }
 

@@ -33,31 +33,39 @@ ModalState* StateOf(::HWND window) {
 // Centred over the owner, or on the screen when there is none, and kept inside the work area.
 void Centre(::HWND dialog) {
     ::HWND owner = GetWindow(dialog, GW_OWNER);
-    if (owner != nullptr && (!IsWindowVisible(owner) || ::IsIconic(owner))) owner = nullptr;
+    if (owner != nullptr && (!IsWindowVisible(owner) || ::IsIconic(owner)))
+        owner = nullptr;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT area = monitor.rcWork;
     RECT over = area;
-    if (owner != nullptr) GetWindowRect(owner, &over);
+    if (owner != nullptr)
+        GetWindowRect(owner, &over);
     RECT box;
     GetWindowRect(dialog, &box);
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;
     int x = over.left + ((over.right - over.left) - width) / 2;
     int y = over.top + ((over.bottom - over.top) - height) / 2;
-    if (x + width > area.right) x = area.right - width;
-    if (y + height > area.bottom) y = area.bottom - height;
-    if (x < area.left) x = area.left;
-    if (y < area.top) y = area.top;
+    if (x + width > area.right)
+        x = area.right - width;
+    if (y + height > area.bottom)
+        y = area.bottom - height;
+    if (x < area.left)
+        x = area.left;
+    if (y < area.top)
+        y = area.top;
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR Command(CDialog& dialog, ::WPARAM wParam) {
-    if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+    if (HIWORD(wParam) != BN_CLICKED)
+        return FALSE;
     const int id = LOWORD(wParam);
     MessageArgs args;
-    if (dialog.Dispatch(MessageKind::Command, BN_CLICKED, id, args)) return TRUE;
+    if (dialog.Dispatch(MessageKind::Command, BN_CLICKED, id, args))
+        return TRUE;
     if (id == IDOK) {
         dialog.OnOK();
         return TRUE;
@@ -107,7 +115,8 @@ INT_PTR CALLBACK DialogProc(::HWND window, ::UINT message, ::WPARAM wParam, ::LP
         return state->dialog->OnInitDialog() ? TRUE : FALSE;
     }
     ModalState* state = StateOf(window);
-    if (state == nullptr) return FALSE;  // before WM_INITDIALOG, after WM_NCDESTROY
+    if (state == nullptr)
+        return FALSE;  // before WM_INITDIALOG, after WM_NCDESTROY
     CDialog& dialog = *state->dialog;
     switch (message) {
         case WM_COMMAND:
@@ -118,7 +127,8 @@ INT_PTR CALLBACK DialogProc(::HWND window, ::UINT message, ::WPARAM wParam, ::LP
             MessageArgs args;
             args.sysCommand = static_cast<UINT>(wParam);
             args.lParam = lParam;
-            if (!dialog.Dispatch(MessageKind::SysCommand, 0, 0, args)) return FALSE;
+            if (!dialog.Dispatch(MessageKind::SysCommand, 0, 0, args))
+                return FALSE;
             SetWindowLongPtrA(window, DWLP_MSGRESULT, 0);
             return TRUE;
         }
@@ -128,7 +138,8 @@ INT_PTR CALLBACK DialogProc(::HWND window, ::UINT message, ::WPARAM wParam, ::LP
         }
         case WM_QUERYDRAGICON: {
             MessageArgs args;
-            if (!dialog.Dispatch(MessageKind::QueryDragIcon, 0, 0, args)) return FALSE;
+            if (!dialog.Dispatch(MessageKind::QueryDragIcon, 0, 0, args))
+                return FALSE;
             return reinterpret_cast<INT_PTR>(args.icon);  // returned as it is, not as a result
         }
         case WM_NCDESTROY:
@@ -156,8 +167,10 @@ INT_PTR CDialog::DoModal() {
 
 void CDialog::EndDialog(int result) {
     ::HWND window = Native(m_hWnd);
-    if (window == nullptr) return;
-    if (ModalState* state = StateOf(window)) state->ended = true;
+    if (window == nullptr)
+        return;
+    if (ModalState* state = StateOf(window))
+        state->ended = true;
     ::EndDialog(window, result);
 }
 
@@ -165,7 +178,9 @@ void CDialog::OnSysCommand(UINT id, LPARAM lParam) {
     DefWindowProcA(Native(m_hWnd), WM_SYSCOMMAND, id, lParam);
 }
 
-void CDialog::OnPaint() { DefWindowProcA(Native(m_hWnd), WM_PAINT, 0, 0); }
+void CDialog::OnPaint() {
+    DefWindowProcA(Native(m_hWnd), WM_PAINT, 0, 0);
+}
 
 namespace win32 {
 

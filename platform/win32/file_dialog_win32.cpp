@@ -37,7 +37,8 @@ void testing::SetFileDialogResponder(FileDialogResponder responder) {
 INT_PTR CFileDialog::DoModal() {
     if (Responder()) {
         std::optional<std::string> chosen = Responder()(*this);
-        if (!chosen) return IDCANCEL;
+        if (!chosen)
+            return IDCANCEL;
         m_path = *chosen;
         return IDOK;
     }
@@ -57,7 +58,8 @@ INT_PTR CFileDialog::DoModal() {
     open.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     open.Flags = m_flags;
     const BOOL chosen = m_open ? GetOpenFileNameA(&open) : GetSaveFileNameA(&open);
-    if (!chosen) return IDCANCEL;
+    if (!chosen)
+        return IDCANCEL;
     m_path = file.data();
     return IDOK;
 }

@@ -14,27 +14,34 @@ namespace platform {
 
 namespace {
 
-HANDLE Native(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+HANDLE Native(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
 
 // Only a file on disk, never a directory, device or pipe; for writing, not a read-only one.
 bool Usable(HANDLE handle, OpenMode mode) {
-    if (GetFileType(handle) != FILE_TYPE_DISK) return false;
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        return false;
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(handle, &info)) return false;
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    if (!GetFileInformationByHandle(handle, &info))
+        return false;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
     return mode != OpenMode::Write || (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
 }
 
 class Win32FileSystem final : public FileSystem {
 public:
     FileHandle Open(const char* path, OpenMode mode) override {
-        if (path == nullptr) return kInvalidFile;
+        if (path == nullptr)
+            return kInvalidFile;
         const bool write = mode == OpenMode::Write;
         // The write reads the signature back before it changes the value, hence read access too.
         HANDLE handle = CreateFileA(path, write ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ,
                                     write ? 0 : FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) return kInvalidFile;
+        if (handle == INVALID_HANDLE_VALUE)
+            return kInvalidFile;
         if (!Usable(handle, mode)) {
             CloseHandle(handle);
             return kInvalidFile;
@@ -43,7 +50,8 @@ public:
     }
 
     bool Seek(FileHandle file, std::uint64_t position) override {
-        if (position > static_cast<std::uint64_t>(LLONG_MAX)) return false;
+        if (position > static_cast<std::uint64_t>(LLONG_MAX))
+            return false;
         LARGE_INTEGER distance;
         distance.QuadPart = static_cast<LONGLONG>(position);
         return SetFilePointerEx(Native(file), distance, nullptr, FILE_BEGIN) != 0;
@@ -55,8 +63,10 @@ public:
         while (got < size) {
             const DWORD ask = static_cast<DWORD>(size - got > MAXDWORD ? MAXDWORD : size - got);
             DWORD n = 0;
-            if (!ReadFile(Native(file), bytes + got, ask, &n, nullptr)) return false;
-            if (n == 0) break;  // the end of the file
+            if (!ReadFile(Native(file), bytes + got, ask, &n, nullptr))
+                return false;
+            if (n == 0)
+                break;  // the end of the file
             got += n;
         }
         return true;
@@ -68,7 +78,8 @@ public:
         while (done < size) {
             const DWORD ask = static_cast<DWORD>(size - done > MAXDWORD ? MAXDWORD : size - done);
             DWORD n = 0;
-            if (!WriteFile(Native(file), bytes + done, ask, &n, nullptr) || n == 0) return false;
+            if (!WriteFile(Native(file), bytes + done, ask, &n, nullptr) || n == 0)
+                return false;
             done += n;
         }
         return true;

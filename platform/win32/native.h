@@ -23,10 +23,18 @@
 namespace dlg::win32 {
 
 // Our framework keeps native handles opaque; these give them back their types.
-inline ::HWND Native(dlg::HWND window) { return static_cast<::HWND>(window); }
-inline ::HMENU NativeMenu(dlg::HMENU menu) { return static_cast<::HMENU>(menu); }
-inline ::HICON NativeIcon(dlg::HICON icon) { return static_cast<::HICON>(icon); }
+inline ::HWND Native(dlg::HWND window) {
+    return static_cast<::HWND>(window);
+}
+inline ::HMENU NativeMenu(dlg::HMENU menu) {
+    return static_cast<::HMENU>(menu);
+}
+inline ::HICON NativeIcon(dlg::HICON icon) {
+    return static_cast<::HICON>(icon);
+}
 
-inline ::HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+inline ::HINSTANCE Module() {
+    return GetModuleHandleA(nullptr);
+}
 
 }  // namespace dlg::win32

@@ -33,14 +33,16 @@ public:
 
     void Click(int id) override {
         ::HWND control = Reachable(id);
-        if (control == nullptr) return;
+        if (control == nullptr)
+            return;
         SendMessageA(control, BM_CLICK, 0, 0);
         Settle();
     }
 
     void Step(int spinId, int direction) override {
         ::HWND spin = Reachable(spinId);
-        if (spin == nullptr) return;
+        if (spin == nullptr)
+            return;
         RECT client;
         ::GetClientRect(spin, &client);
         const int y = direction > 0 ? client.bottom / 4 : client.bottom * 3 / 4;
@@ -52,11 +54,13 @@ public:
 
     bool SystemMenuCommand(UINT command) override {
         ::HMENU menu = ::GetSystemMenu(m_dialog, FALSE);
-        if (menu == nullptr) return false;
+        if (menu == nullptr)
+            return false;
         bool found = false;
         for (int i = 0, n = GetMenuItemCount(menu); i < n && !found; ++i)
             found = GetMenuItemID(menu, i) == command;
-        if (!found) return false;
+        if (!found)
+            return false;
         SendMessageA(m_dialog, WM_SYSCOMMAND, command, 0);
         Settle();
         return true;
@@ -84,14 +88,16 @@ private:
         ::HWND control = GetDlgItem(m_dialog, id);
         if (control == nullptr || !IsWindowVisible(control) || !IsWindowEnabled(control))
             return nullptr;
-        if (!IsWindowEnabled(m_dialog) || win32::DialogEnded(m_dialog)) return nullptr;
+        if (!IsWindowEnabled(m_dialog) || win32::DialogEnded(m_dialog))
+            return nullptr;
         return control;
     }
 
     // The key goes to the focus, as typed keys do, and through the dialog manager first.
     void Press(::WPARAM key) {
         ::HWND focus = GetFocus();
-        if (focus != m_dialog && !IsChild(m_dialog, focus)) focus = m_dialog;
+        if (focus != m_dialog && !IsChild(m_dialog, focus))
+            focus = m_dialog;
         const ::LPARAM scan =
             static_cast<::LPARAM>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC)) << 16;
         MSG down = {focus, WM_KEYDOWN, key, scan | 1, static_cast<::DWORD>(GetMessageTime()), {}};
@@ -119,12 +125,14 @@ void CALLBACK RunScript(::HWND, ::UINT, ::UINT_PTR timer, ::DWORD) {
         return;
     }
     ::HWND dialog = Native(run->dialog->m_hWnd);
-    if (dialog == nullptr) return;  // not created yet: the next tick
+    if (dialog == nullptr)
+        return;  // not created yet: the next tick
     KillTimer(nullptr, timer);
     g_pendingRun = nullptr;
     Win32Driver driver(dialog);
     (*run->script)(driver);
-    if (!win32::DialogEnded(dialog)) run->dialog->EndDialog(IDCANCEL);
+    if (!win32::DialogEnded(dialog))
+        run->dialog->EndDialog(IDCANCEL);
 }
 
 using Seen = std::function<void(const std::string& caption, const std::string& text)>;
@@ -140,7 +148,8 @@ bool IsModalCandidate(::HWND window) {
 }
 
 BOOL CALLBACK FindEnabledTopLevel(::HWND window, ::LPARAM found) {
-    if (!IsModalCandidate(window)) return TRUE;
+    if (!IsModalCandidate(window))
+        return TRUE;
     *reinterpret_cast<::HWND*>(found) = window;
     return FALSE;
 }
@@ -149,7 +158,8 @@ BOOL CALLBACK FindEnabledTopLevel(::HWND window, ::LPARAM found) {
 // still takes input, since a modal loop disables what lies below it.
 ::HWND ActiveModalWindow() {
     ::HWND active = GetActiveWindow();
-    if (IsModalCandidate(active)) return active;
+    if (IsModalCandidate(active))
+        return active;
     ::HWND found = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindEnabledTopLevel,
                       reinterpret_cast<::LPARAM>(&found));
@@ -169,7 +179,8 @@ void CALLBACK CloseModal(::HWND, ::UINT, ::UINT_PTR timer, ::DWORD) {
         return;
     }
     ::HWND window = ActiveModalWindow();
-    if (window == nullptr) return;  // nothing open yet: the next tick
+    if (window == nullptr)
+        return;  // nothing open yet: the next tick
     KillTimer(nullptr, timer);
     Seen seen = std::move(pending->second);
     PendingCloses().erase(pending);
@@ -182,7 +193,8 @@ void CALLBACK CloseModal(::HWND, ::UINT, ::UINT_PTR timer, ::DWORD) {
     const int button = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK;
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<::LPARAM>(GetDlgItem(window, button)));
-    if (seen) seen(caption, text);
+    if (seen)
+        seen(caption, text);
 }
 
 }  // namespace

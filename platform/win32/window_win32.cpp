@@ -10,30 +10,43 @@ namespace dlg {
 
 using win32::Native;
 
-void CWnd::EnableWindow(bool enable) { ::EnableWindow(Native(m_hWnd), enable ? TRUE : FALSE); }
+void CWnd::EnableWindow(bool enable) {
+    ::EnableWindow(Native(m_hWnd), enable ? TRUE : FALSE);
+}
 
-bool CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(Native(m_hWnd)) != 0; }
+bool CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(Native(m_hWnd)) != 0;
+}
 
-void CWnd::SetWindowText(const std::string& text) { SetWindowTextA(Native(m_hWnd), text.c_str()); }
+void CWnd::SetWindowText(const std::string& text) {
+    SetWindowTextA(Native(m_hWnd), text.c_str());
+}
 
 std::string CWnd::GetWindowText() const {
     const int length = GetWindowTextLengthA(Native(m_hWnd));
-    if (length <= 0) return {};
+    if (length <= 0)
+        return {};
     std::vector<char> text(static_cast<std::size_t>(length) + 1);
     const int got = GetWindowTextA(Native(m_hWnd), text.data(), length + 1);
     return std::string(text.data(), got > 0 ? static_cast<std::size_t>(got) : 0);
 }
 
-void CWnd::CheckDlgButton(int id, UINT check) { ::CheckDlgButton(Native(m_hWnd), id, check); }
+void CWnd::CheckDlgButton(int id, UINT check) {
+    ::CheckDlgButton(Native(m_hWnd), id, check);
+}
 
-UINT CWnd::IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(Native(m_hWnd), id); }
+UINT CWnd::IsDlgButtonChecked(int id) const {
+    return ::IsDlgButtonChecked(Native(m_hWnd), id);
+}
 
 HICON CWnd::SetIcon(HICON icon, bool big) {
     return reinterpret_cast<HICON>(SendMessageA(
         Native(m_hWnd), WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<::LPARAM>(icon)));
 }
 
-bool CWnd::IsIconic() const { return ::IsIconic(Native(m_hWnd)) != 0; }
+bool CWnd::IsIconic() const {
+    return ::IsIconic(Native(m_hWnd)) != 0;
+}
 
 void CWnd::GetClientRect(CRect* rect) const {
     RECT client = {};
@@ -81,11 +94,15 @@ bool CPaintDC::DrawIcon(int x, int y, HICON icon) {
     return ::DrawIcon(static_cast<::HDC>(m_hDC), x, y, win32::NativeIcon(icon)) != 0;
 }
 
-int GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+int GetSystemMetrics(int index) {
+    return ::GetSystemMetrics(index);
+}
 
 namespace port {
 
-HWND DlgItem(HWND dialog, int id) { return ::GetDlgItem(Native(dialog), id); }
+HWND DlgItem(HWND dialog, int id) {
+    return ::GetDlgItem(Native(dialog), id);
+}
 
 HMENU SystemMenu(HWND window, bool revert) {
     return ::GetSystemMenu(Native(window), revert ? TRUE : FALSE);

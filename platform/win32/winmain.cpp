@@ -13,7 +13,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     platform::InstallMessageSink(
         [](std::string_view text) { dlg::AfxMessageBox(std::string(text).c_str(), MB_OK); });
     dlg::CWinApp* app = dlg::AfxGetApp();
-    if (app == nullptr) return 1;
+    if (app == nullptr)
+        return 1;
     app->InitInstance();
     return 0;
 }

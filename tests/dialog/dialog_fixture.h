@@ -40,8 +40,7 @@ protected:
 
     // The next Open dialog chooses `path` (nullopt: the user cancels).
     void Choose(std::optional<std::string> path) {
-        dlg::testing::SetFileDialogResponder(
-            [path](const dlg::CFileDialog&) { return path; });
+        dlg::testing::SetFileDialogResponder([path](const dlg::CFileDialog&) { return path; });
     }
 
     // Runs the main dialog with `script`.

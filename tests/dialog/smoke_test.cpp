@@ -13,11 +13,12 @@ struct Seen {
 };
 
 void CloseSoon(Seen& seen) {
-    dlg::testing::CloseModalAfter(300, [&seen](const std::string& caption, const std::string& text) {
-        seen.caption = caption;
-        seen.text = text;
-        ++seen.times;
-    });
+    dlg::testing::CloseModalAfter(300,
+                                  [&seen](const std::string& caption, const std::string& text) {
+                                      seen.caption = caption;
+                                      seen.text = text;
+                                      ++seen.times;
+                                  });
 }
 
 TEST(ModalSmokeTest, TheErrorBoxShowsTheTextUnderTheProgramsName) {

@@ -28,7 +28,8 @@ public:
         : m_handle(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~OtherHandle() {
-        if (is_open()) CloseHandle(m_handle);
+        if (is_open())
+            CloseHandle(m_handle);
     }
     bool is_open() const { return m_handle != INVALID_HANDLE_VALUE; }
 

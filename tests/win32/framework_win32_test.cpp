@@ -252,7 +252,8 @@ OpenDialogVisit* g_visit = nullptr;
 
 void CALLBACK AnswerOpenDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND open = GetActiveWindow();
-    if (open == nullptr || GetDlgItem(open, kFileTypes) == nullptr) return;  // not open yet
+    if (open == nullptr || GetDlgItem(open, kFileTypes) == nullptr)
+        return;  // not open yet
     KillTimer(nullptr, timer);
     g_visit->visited = true;
     HWND types = GetDlgItem(open, kFileTypes);

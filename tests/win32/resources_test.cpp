@@ -22,7 +22,8 @@ namespace {
 // The bytes of resource `id` of `type` in this program; empty when there is none.
 std::pair<const std::uint8_t*, std::size_t> Resource(int id, LPCSTR type) {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), type);
-    if (found == nullptr) return {nullptr, 0};
+    if (found == nullptr)
+        return {nullptr, 0};
     HGLOBAL loaded = LoadResource(nullptr, found);
     return {static_cast<const std::uint8_t*>(LockResource(loaded)), SizeofResource(nullptr, found)};
 }
@@ -58,7 +59,8 @@ public:
     // A name or an ordinal: an ordinal reads as "#n".
     std::string NameOrOrdinal() {
         const std::size_t start = m_at;
-        if (Word() == 0xFFFF) return Ordinal(Word());
+        if (Word() == 0xFFFF)
+            return Ordinal(Word());
         m_at = start;
         return String();
     }
@@ -79,7 +81,8 @@ std::string ClassName(const std::string& stored) {
         {"#128", "button"},  {"#129", "edit"},      {"#130", "static"},
         {"#131", "listbox"}, {"#132", "scrollbar"}, {"#133", "combobox"}};
     for (const auto& [ordinal, name] : kOrdinals) {
-        if (stored == ordinal) return name;
+        if (stored == ordinal)
+            return name;
     }
     std::string lower = stored;
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
