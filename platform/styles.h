@@ -4,8 +4,9 @@
 #pragma once
 
 #if defined(_WIN32) || defined(RC_INVOKED)
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs the types of windows.h: keep it after.
+#include <commctrl.h>
 #else
 
 #define WS_POPUP 0x80000000L
